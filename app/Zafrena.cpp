@@ -1,0 +1,29 @@
+// The main block: brings up the platform, creates the windows hidden, in
+// their fixed order, and runs the message loop until the main window closes.
+#include <windows.h>
+
+#include <exception>
+
+#include "app/Servicios.h"
+#include "app/SimbolosPropios.h"
+#include "forms/Application.h"
+#include "forms/Layout.h"
+#include "trick/UZafrena1.h"
+
+// The program's window references, written by the form-creation calls alone.
+trick::TFZafrena1* FZafrena1 = nullptr;
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    try {
+        app::ServiciosWindows servicios;
+        forms::Application application;
+        app::SimbolosPropios simbolos(application.GetScreen());
+        application.CreateForm(FZafrena1, servicios.Get());
+        application.Run();
+    } catch (const std::exception& e) {
+        // Only start-up can get here (a broken layout, say); handlers report their own.
+        MessageBoxW(nullptr, forms::Widen(e.what()).c_str(), L"Zafrena", MB_OK | MB_ICONSTOP);
+        return 1;
+    }
+    return 0;
+}

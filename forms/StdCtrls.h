@@ -1,0 +1,160 @@
+// The controls the program's windows are made of.
+#pragma once
+
+#include <string>
+
+#include "forms/Control.h"
+
+namespace forms {
+
+// A bitmap, loaded from a bitmap resource or copied from another picture.
+class Picture {
+public:
+    void LoadResource(const std::wstring& name);  // throws when missing
+    void Assign(const Picture& other);
+    HBITMAP Handle() const { return bitmap_.Get(); }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool Empty() const { return !bitmap_; }
+    // Draws the picture; `transparent` leaves out the colour of its
+    // bottom-left pixel.
+    void Draw(HDC dc, int x, int y, bool transparent) const;
+    void StretchDraw(HDC dc, const RECT& r) const;
+
+private:
+    void Measure();
+    Bitmap bitmap_;
+    int width_ = 0, height_ = 0;
+};
+
+// Pen and brush drawing on a paint box while it paints.
+class Canvas {
+public:
+    explicit Canvas(HDC dc);
+    HDC Handle() const { return dc_; }
+    void SetPenColor(COLORREF color);
+    void SetBrushColor(COLORREF color);
+    void Rectangle(int left, int top, int right, int bottom);
+
+private:
+    HDC dc_;
+    Pen pen_;
+    Brush brush_;
+    SavedDC saved_;  // declared last: restores the DC before pen and brush go
+};
+
+enum class Alignment { Left, Right, Center };
+
+class Label : public GraphicControl {
+public:
+    explicit Label(WinControl* parent);
+    const std::wstring& Caption() const { return caption_; }
+    void SetCaption(std::wstring caption);
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool t);
+    void SetAutoSize(bool a);
+    void SetShowAccelChar(bool s);
+    void SetAlignment(Alignment a);
+    void SetWordWrap(bool w);
+    void Paint(HDC dc) override;
+    bool SetProperty(const Property& p, LoadContext& ctx) override;
+
+protected:
+    void FontChanged() override;
+
+private:
+    UINT TextFlags() const;
+    void AdjustSize();
+    std::wstring caption_;
+    bool autoSize_ = true, transparent_ = false, showAccelChar_ = true, wordWrap_ = false;
+    Alignment alignment_ = Alignment::Left;
+};
+
+class PaintBox : public GraphicControl {
+public:
+    using GraphicControl::GraphicControl;
+    NotifyEvent OnPaint;
+    // Valid while OnPaint runs.
+    Canvas& GetCanvas();
+    void Paint(HDC dc) override;
+    bool SetProperty(const Property& p, LoadContext& ctx) override;
+
+private:
+    Canvas* canvas_ = nullptr;
+};
+
+class Image : public GraphicControl {
+public:
+    using GraphicControl::GraphicControl;
+    Picture& GetPicture() { return picture_; }
+    // Takes a copy of another picture and repaints.
+    void AssignPicture(const Picture& p);
+    void Paint(HDC dc) override;
+    bool SetProperty(const Property& p, LoadContext& ctx) override;
+
+private:
+    Picture picture_;
+    bool stretch_ = false, autoSize_ = false;
+};
+
+enum class BevelShape { Box, Frame };
+enum class BevelStyle { Lowered, Raised };
+
+class Bevel : public GraphicControl {
+public:
+    using GraphicControl::GraphicControl;
+    void Paint(HDC dc) override;
+    bool SetProperty(const Property& p, LoadContext& ctx) override;
+
+private:
+    BevelShape shape_ = BevelShape::Box;
+    BevelStyle style_ = BevelStyle::Lowered;
+};
+
+enum class BevelCut { None, Lowered, Raised };
+
+class Panel : public WinControl {
+public:
+    using WinControl::WinControl;
+    RECT AlignArea() const override;
+    bool SetProperty(const Property& p, LoadContext& ctx) override;
+
+protected:
+    void CreateOwnWindow() override;
+    void PaintBackground(HDC dc, const RECT& area) override;
+
+private:
+    BevelCut outer_ = BevelCut::Raised, inner_ = BevelCut::None;
+    int bevelWidth_ = 1, borderWidth_ = 0;
+    bool sunkenBorder_ = false;
+};
+
+enum class ButtonLayout { GlyphLeft, GlyphTop };
+
+// A push button that draws a glyph beside its caption.
+class BitBtn : public WinControl {
+public:
+    explicit BitBtn(WinControl* parent);
+    const std::wstring& Caption() const { return caption_; }
+    bool Default() const { return default_; }
+    int ModalResult() const { return modalResult_; }
+    Picture& Glyph() { return glyph_; }
+    void Click() override;
+    bool SetProperty(const Property& p, LoadContext& ctx) override;
+
+protected:
+    void CreateOwnWindow() override;
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void PaintButton(HDC dc);
+    void SetPressed(bool pressed);
+    std::wstring caption_;
+    Picture glyph_;
+    ButtonLayout layout_ = ButtonLayout::GlyphLeft;
+    bool default_ = false;
+    int modalResult_ = 0;
+    bool pressed_ = false, tracking_ = false, spaceDown_ = false;
+};
+
+}  // namespace forms
