@@ -1,6 +1,8 @@
 #include "app/Servicios.h"
 
 #include <mmsystem.h>
+#include <shellapi.h>
+#include <wininet.h>
 
 #include <random>
 
@@ -34,16 +36,36 @@ public:
     }
 };
 
+class ShellDelSistema : public Shell {
+public:
+    void Execute(HWND owner, const std::wstring& verb, const std::wstring& file,
+                 const std::wstring& parameters, int show) override {
+        ShellExecuteW(owner, verb.c_str(), file.c_str(),
+                      parameters.empty() ? nullptr : parameters.c_str(), nullptr, show);
+    }
+};
+
+class ConexionDelSistema : public Conexion {
+public:
+    bool ConnectedState(DWORD& flags) override {
+        flags = 0;
+        return InternetGetConnectedState(&flags, 0) != FALSE;
+    }
+};
+
 }  // namespace
 
 struct ServiciosWindows::Impl {
     AzarDelReloj azar;
     IdiomaDelSistema idioma;
     SonidoDelSistema sonido;
+    ShellDelSistema shell;
+    ConexionDelSistema conexion;
 };
 
 ServiciosWindows::ServiciosWindows()
-    : impl_(std::make_unique<Impl>()), servicios_{impl_->azar, impl_->idioma, impl_->sonido} {}
+    : impl_(std::make_unique<Impl>()),
+      servicios_{impl_->azar, impl_->idioma, impl_->sonido, impl_->shell, impl_->conexion} {}
 
 ServiciosWindows::~ServiciosWindows() = default;
 

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "trick/Reparto.h"
 
@@ -25,10 +26,28 @@ public:
     virtual void Play(const void* wave, HMODULE module, DWORD flags) = 0;
 };
 
+// Requests to the shell (ShellExecute); the answer is never examined.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual void Execute(HWND owner, const std::wstring& verb, const std::wstring& file,
+                         const std::wstring& parameters, int show) = 0;
+};
+
+// The Internet connection state (InternetGetConnectedState): false when the
+// call reports no connection, else true with the flags filled in.
+class Conexion {
+public:
+    virtual ~Conexion() = default;
+    virtual bool ConnectedState(DWORD& flags) = 0;
+};
+
 struct Servicios {
     trick::Azar& azar;
     Idioma& idioma;
     Sonido& sonido;
+    Shell& shell;
+    Conexion& conexion;
 };
 
 // The real services, for the program.

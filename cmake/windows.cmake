@@ -5,34 +5,34 @@ enable_language(RC)
 add_compile_options(-Wall -Wextra -Wno-missing-field-initializers -municode)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 # Runs on a bare Windows: no MinGW runtime DLLs; ASLR and DEP on.
-add_link_options(-static -municode -Wl,--dynamicbase -Wl,--nxcompat)
+add_link_options(-static -Wl,--dynamicbase -Wl,--nxcompat)
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     add_link_options(-Wl,--high-entropy-va)
 endif()
 
-add_library(zafrena_forms STATIC
-    forms/Application.cpp
-    forms/Control.cpp
-    forms/Form.cpp
-    forms/Loader.cpp
-    forms/StdCtrls.cpp
-    forms/Window.cpp)
+add_library(zafrena_forms STATIC ${ZAFRENA_FORMS_SOURCES})
 target_link_libraries(zafrena_forms PUBLIC zafrena_logic user32 gdi32 msimg32)
 
-add_library(zafrena_units STATIC
-    app/Servicios.cpp
-    app/SimbolosPropios.cpp
-    trick/UZafrena1.cpp)
+add_library(zafrena_units STATIC ${ZAFRENA_WIN_SOURCES})
 target_link_libraries(zafrena_units PUBLIC zafrena_forms winmm shell32 advapi32 wininet)
 
-# Every resource of the program; the Windows-side tests link them too.
+# Every resource of the program: the common ones, then each subsystem's
+# assets/<subsystem>/resources.rc. The Windows-side tests link them too.
+file(GLOB ZAFRENA_RC_PARTS CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}
+     ${CMAKE_SOURCE_DIR}/assets/*/resources.rc)
+set(ZAFRENA_RC_INCLUDES "")
+foreach(part ${ZAFRENA_RC_PARTS})
+    string(APPEND ZAFRENA_RC_INCLUDES "#include \"${part}\"\n")
+endforeach()
 configure_file(assets/zafrena.rc.in ${CMAKE_BINARY_DIR}/generated/zafrena.rc @ONLY)
 set(ZAFRENA_RC ${CMAKE_BINARY_DIR}/generated/zafrena.rc)
 file(GLOB_RECURSE ZAFRENA_ASSETS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/*)
 set_source_files_properties(${ZAFRENA_RC} PROPERTIES OBJECT_DEPENDS "${ZAFRENA_ASSETS}")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I ${CMAKE_SOURCE_DIR}")
 
 add_executable(zafrena WIN32 app/Zafrena.cpp ${ZAFRENA_RC})
 target_link_libraries(zafrena PRIVATE zafrena_units)
+target_link_options(zafrena PRIVATE -municode)
 
 if(ZAFRENA_TESTS)
     enable_testing()

@@ -56,6 +56,9 @@ prepare_prefix() {
   "$WINE" reg add "$key" /v "Comic Sans MS" /d "Comic Neue" /f >/dev/null 2>&1
   "$WINE" reg add "$key" /v "Courier New" /d "Liberation Mono" /f >/dev/null 2>&1
   "$WINE" reg add "$key" /v "MS Serif" /d "Liberation Serif" /f >/dev/null 2>&1
+  # Unmanaged X windows: with no window manager, Wine otherwise waits about
+  # 2 s for every window it hides.
+  "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   wineserver -w
   touch "$stamp"
 }
@@ -79,4 +82,15 @@ start_xvfb() {
 
 stop_xvfb() {
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+}
+
+# One wineserver for the whole run, and Wine's own services started now,
+# with no inherited output: started by a test, they would hold its pipe open.
+start_wine() {
+  wineserver -p >/dev/null 2>&1 &
+  "$WINE" wineboot >/dev/null 2>&1 </dev/null || true
+}
+
+stop_wine() {
+  wineserver -k 2>/dev/null || true
 }
