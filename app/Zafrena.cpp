@@ -9,16 +9,15 @@
 #include "forms/Application.h"
 #include "forms/Layout.h"
 #include "trick/UZafrena1.h"
-
-// The program's window references, written by the form-creation calls alone.
-trick::TFZafrena1* FZafrena1 = nullptr;
+#include "trick/UZafrena2.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     try {
         app::ServiciosWindows servicios;
         forms::Application application;
         app::SimbolosPropios simbolos(application.GetScreen());
-        application.CreateForm(FZafrena1, servicios.Get());
+        application.CreateForm(trick::FZafrena1, servicios.Get());
+        application.CreateForm(trick::FZafrena2);
         application.Run();
     } catch (const std::exception& e) {
         // Only start-up can get here (a broken layout, say); handlers report their own.

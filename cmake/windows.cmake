@@ -29,8 +29,9 @@ set(ZAFRENA_RC ${CMAKE_BINARY_DIR}/generated/zafrena.rc)
 file(GLOB_RECURSE ZAFRENA_ASSETS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/*)
 set_source_files_properties(${ZAFRENA_RC} PROPERTIES OBJECT_DEPENDS "${ZAFRENA_ASSETS}")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I ${CMAKE_SOURCE_DIR}")
+add_library(zafrena_resources OBJECT ${ZAFRENA_RC})
 
-add_executable(zafrena WIN32 app/Zafrena.cpp ${ZAFRENA_RC})
+add_executable(zafrena WIN32 app/Zafrena.cpp $<TARGET_OBJECTS:zafrena_resources>)
 target_link_libraries(zafrena PRIVATE zafrena_units)
 target_link_options(zafrena PRIVATE -municode)
 

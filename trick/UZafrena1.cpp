@@ -6,8 +6,11 @@
 #include "forms/Loader.h"
 #include "trick/Degradado.h"
 #include "trick/Reparto.h"
+#include "trick/UZafrena2.h"
 
 namespace trick {
+
+TFZafrena1* FZafrena1 = nullptr;
 
 namespace {
 
@@ -110,7 +113,18 @@ void TFZafrena1::NuevaJugada() {
 
 void TFZafrena1::FormShow(forms::Component&) { PlayLoopSound(servicios_.sonido, "ENTRADA"); }
 
-void TFZafrena1::SeraClick(forms::Component&) {}
+void TFZafrena1::SeraClick(forms::Component&) {
+    Hide();
+    {
+        TFZafrena2 revelacion;  // a fresh window with no owner, freed when it closes
+        revelacion.LSolucion->SetCaption(std::wstring(1, static_cast<wchar_t>(Simbolo)));
+        PlayLoopSound(servicios_.sonido, "SERA");
+        revelacion.ShowModal();  // however it closes, the trick goes on
+    }
+    NuevaJugada();  // dealt while the table is out of sight
+    Show();
+    PlayLoopSound(servicios_.sonido, "ENTRADA");
+}
 
 void TFZafrena1::FormClick(forms::Component&) {}
 

@@ -57,4 +57,7 @@ private:
     std::array<forms::Label*, 200> Etiquetas{};
 };
 
+// The main window, created first at start-up.
+extern TFZafrena1* FZafrena1;
+
 }  // namespace trick
