@@ -78,7 +78,7 @@ class Ventana:
 class Programa:
     """One run of zafrena.exe."""
 
-    def __init__(self, exe, idioma="es_ES.UTF-8", registro=None):
+    def __init__(self, exe, idioma="es_ES.UTF-8", registro=None, entorno=None):
         self.tmp = tempfile.mkdtemp(prefix="zafrena-e2e-")
         self.log = os.path.join(self.tmp, "shell.log")
         open(self.log, "w").close()
@@ -86,6 +86,7 @@ class Programa:
         env["LANG"] = env["LC_ALL"] = idioma
         env["ZAFRENA_SHELL_LOG"] = self.log
         env["PATH"] = os.path.join(HERE, "bin") + os.pathsep + env["PATH"]
+        env.update(entorno or {})
         self.env = env
         for clave, valor, dato in registro or []:
             subprocess.run([WINE_EXEC, "reg", "add", clave, "/v", valor, "/d", dato, "/f"],
