@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "forms/Form.h"
+#include "forms/Recuento.h"
 
 namespace forms {
 
@@ -122,6 +123,10 @@ void Application::ShowException(const wchar_t* message) {
 }
 
 LRESULT Application::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    // Lets a test process read the live object counts of a running program.
+    static const UINT recuentoMsg = RegisterWindowMessageW(L"ZafrenaRecuento");
+    if (msg == recuentoMsg && wp < recuento::kTipos)
+        return recuento::Vivos(static_cast<recuento::Tipo>(wp));
     if (msg == WM_CLOSE) {
         // The taskbar entry's close command closes the main form.
         if (main_) main_->Close();

@@ -6,6 +6,8 @@
 
 #include <utility>
 
+#include "forms/Recuento.h"
+
 namespace forms {
 
 // Owns one GDI object (font, pen, brush, bitmap) and deletes it.
@@ -13,19 +15,28 @@ template <class H>
 class GdiObject {
 public:
     GdiObject() = default;
-    explicit GdiObject(H h) : h_(h) {}
+    explicit GdiObject(H h) : h_(h) {
+        if (h_) recuento::Alta(recuento::kGdi);
+    }
     GdiObject(const GdiObject&) = delete;
     GdiObject& operator=(const GdiObject&) = delete;
     GdiObject(GdiObject&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
     GdiObject& operator=(GdiObject&& o) noexcept {
-        if (this != &o) Reset(std::exchange(o.h_, nullptr));
+        if (this != &o) {
+            Reset();
+            h_ = std::exchange(o.h_, nullptr);  // already counted by `o`
+        }
         return *this;
     }
     ~GdiObject() { Reset(); }
 
     void Reset(H h = nullptr) {
-        if (h_) DeleteObject(h_);
+        if (h_) {
+            DeleteObject(h_);
+            recuento::Baja(recuento::kGdi);
+        }
         h_ = h;
+        if (h_) recuento::Alta(recuento::kGdi);
     }
     H Get() const { return h_; }
     explicit operator bool() const { return h_ != nullptr; }
@@ -67,10 +78,16 @@ private:
 
 class PaintDC {
 public:
-    explicit PaintDC(HWND hwnd) : hwnd_(hwnd) { dc_ = BeginPaint(hwnd, &ps_); }
+    explicit PaintDC(HWND hwnd) : hwnd_(hwnd) {
+        dc_ = BeginPaint(hwnd, &ps_);
+        recuento::Alta(recuento::kGdi);
+    }
     PaintDC(const PaintDC&) = delete;
     PaintDC& operator=(const PaintDC&) = delete;
-    ~PaintDC() { EndPaint(hwnd_, &ps_); }
+    ~PaintDC() {
+        EndPaint(hwnd_, &ps_);
+        recuento::Baja(recuento::kGdi);
+    }
     HDC Get() const { return dc_; }
     const RECT& Area() const { return ps_.rcPaint; }
 
@@ -83,10 +100,13 @@ private:
 // The screen's DC, for measuring text.
 class ScreenDC {
 public:
-    ScreenDC() : dc_(GetDC(nullptr)) {}
+    ScreenDC() : dc_(GetDC(nullptr)) { recuento::Alta(recuento::kGdi); }
     ScreenDC(const ScreenDC&) = delete;
     ScreenDC& operator=(const ScreenDC&) = delete;
-    ~ScreenDC() { ReleaseDC(nullptr, dc_); }
+    ~ScreenDC() {
+        ReleaseDC(nullptr, dc_);
+        recuento::Baja(recuento::kGdi);
+    }
     HDC Get() const { return dc_; }
 
 private:
@@ -95,10 +115,15 @@ private:
 
 class MemoryDC {
 public:
-    explicit MemoryDC(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
+    explicit MemoryDC(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {
+        recuento::Alta(recuento::kGdi);
+    }
     MemoryDC(const MemoryDC&) = delete;
     MemoryDC& operator=(const MemoryDC&) = delete;
-    ~MemoryDC() { DeleteDC(dc_); }
+    ~MemoryDC() {
+        DeleteDC(dc_);
+        recuento::Baja(recuento::kGdi);
+    }
     HDC Get() const { return dc_; }
 
 private:

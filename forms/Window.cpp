@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+#include "forms/Recuento.h"
+
 namespace forms {
 
 std::wstring Widen(const std::string& utf8) {
@@ -58,6 +60,7 @@ LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        recuento::Alta(recuento::kUser);
     } else {
         self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
@@ -65,6 +68,7 @@ LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
+        recuento::Baja(recuento::kUser);
         return DefWindowProcW(hwnd, msg, wp, lp);
     }
     try {

@@ -6,6 +6,7 @@
 #include "forms/Form.h"
 #include "forms/Layout.h"
 #include "forms/Loader.h"
+#include "forms/Recuento.h"
 #include "forms/StdCtrls.h"
 #include "tests/win/Harness.h"
 
@@ -230,6 +231,30 @@ TEST_F(Formularios, AnErrorInAHandlerIsReportedAndTheLoopGoesOn) {
 
 TEST_F(Formularios, ApplicationTitleComesFromTheExecutableName) {
     EXPECT_EQ(aplicacion.Title(), L"Win_tests");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Recuento, OwnersCountWhatTheyHoldAndMovesDoNotCountTwice) {
+    using forms::recuento::kGdi;
+    using forms::recuento::Vivos;
+    const int antes = Vivos(kGdi);
+    {
+        forms::Brush a(CreateSolidBrush(0x123456));
+        EXPECT_EQ(Vivos(kGdi), antes + 1);
+        forms::Brush b(std::move(a));
+        EXPECT_EQ(Vivos(kGdi), antes + 1);
+        forms::Brush c(CreateSolidBrush(0x654321));
+        c = std::move(b);  // c's own brush is deleted
+        EXPECT_EQ(Vivos(kGdi), antes + 1);
+        c.Reset(CreateSolidBrush(0));
+        EXPECT_EQ(Vivos(kGdi), antes + 1);
+        forms::MemoryDC dc(nullptr);
+        EXPECT_EQ(Vivos(kGdi), antes + 2);
+    }
+    EXPECT_EQ(Vivos(kGdi), antes);
 }
 
 }  // namespace

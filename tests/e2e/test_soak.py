@@ -1,0 +1,11 @@
+"""The short soak of every test run: a few cycles, object counts flat."""
+from harness import main
+from soak import soak
+
+
+def no_pierde_objetos(exe):
+    soak(exe, 12)
+
+
+if __name__ == "__main__":
+    main(no_pierde_objetos)
