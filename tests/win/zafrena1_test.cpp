@@ -25,6 +25,9 @@ TEST_F(VentanaPrincipal, IsCreatedHiddenWithTheFirstDealAndTheCursor) {
     EXPECT_EQ(f.Sera->Cursor, trick::crApuntando);
     EXPECT_EQ(f.Autor->Cursor, trick::crApuntando);
     EXPECT_FALSE(f.Muestra->Visible());
+    const LONG style = GetWindowLongW(f.Handle(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX) << "it can be minimised";
+    EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME)) << "but not maximised or resized";
     EXPECT_TRUE(entorno.sonido.peticiones.empty()) << "no sound before the window is shown";
 }
 
