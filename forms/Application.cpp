@@ -81,6 +81,18 @@ void Application::Run() {
     }
 }
 
+void Application::Minimize() {
+    // The visible forms go away with the program and come back with it.
+    hiddenByMinimize_.clear();
+    for (auto& f : forms_) {
+        if (IsWindowVisible(f->Handle())) {
+            hiddenByMinimize_.push_back(f->Handle());
+            ShowWindow(f->Handle(), SW_HIDE);
+        }
+    }
+    ShowWindow(Handle(), SW_MINIMIZE);
+}
+
 void Application::Terminate() {
     terminated_ = true;
     PostQuitMessage(0);
@@ -127,6 +139,15 @@ LRESULT Application::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     static const UINT recuentoMsg = RegisterWindowMessageW(L"ZafrenaRecuento");
     if (msg == recuentoMsg && wp < recuento::kTipos)
         return recuento::Vivos(static_cast<recuento::Tipo>(wp));
+    if (msg == WM_SYSCOMMAND && (wp & 0xFFF0) == SC_RESTORE) {
+        // Back from the taskbar: the forms reappear; give the main one the focus.
+        const LRESULT r = Window::HandleMessage(msg, wp, lp);
+        for (HWND h : hiddenByMinimize_)
+            if (IsWindow(h)) ShowWindow(h, SW_SHOW);
+        hiddenByMinimize_.clear();
+        if (main_ && IsWindowVisible(main_->Handle())) SetActiveWindow(main_->Handle());
+        return r;
+    }
     if (msg == WM_CLOSE) {
         // The taskbar entry's close command closes the main form.
         if (main_) main_->Close();

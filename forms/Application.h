@@ -58,6 +58,9 @@ public:
     void Run();
     void Terminate();
     bool Terminated() const { return terminated_; }
+    // Minimises the program to its taskbar entry; restoring the entry brings
+    // the forms back.
+    void Minimize();
 
     // Handles one message: false when WM_QUIT arrived (it is posted again).
     bool HandleOneMessage();
@@ -81,6 +84,7 @@ private:
     std::vector<std::unique_ptr<Form>> forms_;
     Form* main_ = nullptr;
     bool terminated_ = false;
+    std::vector<HWND> hiddenByMinimize_;
 };
 
 }  // namespace forms

@@ -94,3 +94,25 @@ TEST_F(VentanaPrincipal, GradientsAreDrawnRowByRow) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace prueba;
+
+TEST_F(PruebaWin, MinimisingTheMainWindowMinimisesTheProgramAndRestoringBringsItBack) {
+    trick::TFZafrena1* principal = nullptr;
+    aplicacion.CreateForm(principal, entorno.servicios);
+    trick::TFZafrena1& f = *principal;
+    ShowWindow(aplicacion.Handle(), SW_SHOWNA);
+    f.Show();
+    SendMessageW(f.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    Pump(100);
+    EXPECT_TRUE(IsIconic(aplicacion.Handle()));
+    EXPECT_FALSE(IsWindowVisible(f.Handle()));
+    SendMessageW(aplicacion.Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    Pump(100);
+    EXPECT_FALSE(IsIconic(aplicacion.Handle()));
+    EXPECT_TRUE(IsWindowVisible(f.Handle()));
+}
+
+}  // namespace
