@@ -59,6 +59,8 @@ prepare_prefix() {
   # Unmanaged X windows: with no window manager, Wine otherwise waits about
   # 2 s for every window it hides.
   "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  # Mail goes to the desktop's xdg-email (Wine would try /usr/bin/open first).
+  "$WINE" reg add 'HKCU\Software\Wine\WineBrowser' /v Mailers /d xdg-email /f >/dev/null 2>&1
   wineserver -w
   touch "$stamp"
 }
