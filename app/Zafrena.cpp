@@ -4,8 +4,11 @@
 
 #include <exception>
 
+#include "about/FrmAcerca.h"
 #include "app/Servicios.h"
 #include "app/SimbolosPropios.h"
+#include "app/UTienda.h"
+#include "farewell/UVisitanos.h"
 #include "forms/Application.h"
 #include "forms/Layout.h"
 #include "trick/UZafrena1.h"
@@ -18,6 +21,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         app::SimbolosPropios simbolos(application.GetScreen());
         application.CreateForm(trick::FZafrena1, servicios.Get());
         application.CreateForm(trick::FZafrena2);
+        application.CreateForm(about::FAcerca, servicios.Get());
+        application.CreateForm(farewell::FVisitanos, servicios.Get());
+        app::ShowStoreNotice(servicios.Get());  // before any window is visible
         application.Run();
     } catch (const std::exception& e) {
         // Only start-up can get here (a broken layout, say); handlers report their own.

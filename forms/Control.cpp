@@ -124,9 +124,22 @@ void Control::Invalidate() {
     if (parent_ && visible_) parent_->InvalidateRect(bounds_);
 }
 
+namespace {
+// Wine hands a window's painted pixels to the screen only once the thread
+// looks at an empty queue; a peek for a message that never comes does it
+// (on Windows the pixels are there already).
+void OnScreenNow() {
+    MSG m;
+    PeekMessageW(&m, nullptr, WM_APP + 0x3FFF, WM_APP + 0x3FFF, PM_NOREMOVE);
+}
+}  // namespace
+
 void Control::Refresh() {
     Invalidate();
-    if (parent_ && parent_->Handle()) UpdateWindow(parent_->Handle());
+    if (parent_ && parent_->Handle()) {
+        UpdateWindow(parent_->Handle());
+        OnScreenNow();
+    }
 }
 
 void Control::FontChanged() { Invalidate(); }
@@ -230,11 +243,16 @@ void WinControl::Invalidate() {
 
 void WinControl::Refresh() {
     Invalidate();
-    if (Handle()) UpdateWindow(Handle());
+    if (Handle()) {
+        UpdateWindow(Handle());
+        OnScreenNow();
+    }
 }
 
 void WinControl::InvalidateRect(const RECT& r) {
-    if (Handle()) ::InvalidateRect(Handle(), &r, FALSE);
+    // A hidden window is painted whole when shown: building it up (200
+    // labels) then costs no round trip to the window server per change.
+    if (Handle() && IsWindowVisible(Handle())) ::InvalidateRect(Handle(), &r, FALSE);
 }
 
 RECT WinControl::AlignArea() const { return RECT{0, 0, Width(), Height()}; }

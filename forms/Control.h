@@ -115,7 +115,8 @@ public:
     MouseEvent OnMouseUp;
     MouseMoveEvent OnMouseMove;
 
-    // Repaints the control at once (invalidate, then update the window).
+    // Repaints the control at once (invalidate, then update the window) and
+    // puts the result on the screen before returning.
     virtual void Refresh();
     virtual void Invalidate();
 

@@ -201,8 +201,18 @@ void Form::Close() {
         modalResult_ = mrCancel;  // the modal loop runs the close handler
         return;
     }
+    // A request that comes while the close handler runs (through a modal
+    // window that the handler shows, say) is part of the same close.
+    if (closing_) return;
     CloseAction action = CloseAction::Hide;
-    if (OnClose) OnClose(*this, action);
+    if (OnClose) {
+        closing_ = true;
+        struct Reset {
+            bool& b;
+            ~Reset() { b = false; }
+        } reset{closing_};
+        OnClose(*this, action);
+    }
     if (action == CloseAction::None) return;
     if (Application::Exists() && Application::Current().MainForm() == this)
         Application::Current().Terminate();
@@ -335,6 +345,15 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CLOSE:
             Close();
             return 0;
+        case WM_SYSCOMMAND:
+            // The main form minimises the whole program: its taskbar entry
+            // belongs to the application's window, which hides its owned forms.
+            if ((wp & 0xFFF0) == SC_MINIMIZE && Application::Exists() &&
+                Application::Current().MainForm() == this) {
+                Application::Current().Minimize();
+                return 0;
+            }
+            break;
         case WM_ACTIVATE:
             if (LOWORD(wp) != WA_INACTIVE) {
                 if (focused_ && IsWindowVisible(focused_->Handle())) SetFocus(focused_->Handle());

@@ -95,6 +95,7 @@ private:
     Position position_ = Position::Designed;
     int clientWidth_ = 0, clientHeight_ = 0;
     bool modal_ = false;
+    bool closing_ = false;  // the close handler of a modeless close runs
     int modalResult_ = mrNone;
     WinControl* focused_ = nullptr;
     std::vector<std::unique_ptr<Timer>> timers_;

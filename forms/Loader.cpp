@@ -110,6 +110,7 @@ void CreateChildren(Form& form, WinControl& parent, const LayoutNode& node, Load
         else if (k == "TBevel") made = parent.Add<Bevel>();
         else if (k == "TPanel") made = container = parent.Add<Panel>();
         else if (k == "TBitBtn") made = parent.Add<BitBtn>();
+        else if (k == "TMemo") made = parent.Add<Memo>();
         else ctx.Fail(child.line, "unknown control kind '" + k + "'");
         made->Name = Widen(child.name);
         ApplyProperties(*made, child, ctx);

@@ -130,6 +130,9 @@ private:
 };
 
 enum class ButtonLayout { GlyphLeft, GlyphTop };
+// bkOK: the stock check-mark glyph (bitmap resource "BBOK"), caption "OK"
+// unless one is given, default button, modal result OK.
+enum class ButtonKind { Custom, OK };
 
 // A push button that draws a glyph beside its caption.
 class BitBtn : public WinControl {
@@ -138,6 +141,7 @@ public:
     const std::wstring& Caption() const { return caption_; }
     bool Default() const { return default_; }
     int ModalResult() const { return modalResult_; }
+    ButtonKind Kind() const { return kind_; }
     Picture& Glyph() { return glyph_; }
     void Click() override;
     bool SetProperty(const Property& p, LoadContext& ctx) override;
@@ -152,9 +156,33 @@ private:
     std::wstring caption_;
     Picture glyph_;
     ButtonLayout layout_ = ButtonLayout::GlyphLeft;
+    ButtonKind kind_ = ButtonKind::Custom;
     bool default_ = false;
     int modalResult_ = 0;
     bool pressed_ = false, tracking_ = false, spaceDown_ = false;
+};
+
+enum class ScrollStyle { None, Vertical };
+
+// A multi-line edit box: the platform's own edit control inside a window of
+// ours. Its text rectangle is where the control lays out (and wraps) text.
+class Memo : public WinControl {
+public:
+    using WinControl::WinControl;
+    HWND EditHandle() const { return edit_; }
+    // The edit control's formatting rectangle, in its client coordinates.
+    RECT TextRect() const;
+    void SetBounds(int left, int top, int width, int height) override;
+    bool SetProperty(const Property& p, LoadContext& ctx) override;
+
+protected:
+    void CreateOwnWindow() override;
+    void FontChanged() override;
+
+private:
+    HWND edit_ = nullptr;  // a child of our window, destroyed with it
+    bool wordWrap_ = true, ctl3D_ = true, border_ = true;
+    ScrollStyle scrollBars_ = ScrollStyle::None;
 };
 
 }  // namespace forms

@@ -2,6 +2,8 @@
 
 #include <mmsystem.h>
 
+#include "about/FrmAcerca.h"
+#include "farewell/UVisitanos.h"
 #include "forms/Application.h"
 #include "forms/Loader.h"
 #include "trick/Degradado.h"
@@ -126,13 +128,19 @@ void TFZafrena1::SeraClick(forms::Component&) {
     PlayLoopSound(servicios_.sonido, "ENTRADA");
 }
 
-void TFZafrena1::FormClick(forms::Component&) {}
+void TFZafrena1::FormClick(forms::Component&) {
+    PlayLoopSound(servicios_.sonido, "ACERCA");
+    about::ShowAcerca(servicios_, SoundModule, SoundEnabled);
+    PlayLoopSound(servicios_.sonido, "ENTRADA");
+}
 
 void TFZafrena1::FormClose(forms::Component&, forms::CloseAction&) {
     PlayLoopSound(servicios_.sonido, "");
     Hide();
     // Takes the program's entry off the taskbar.
     ShowWindow(forms::Application::Current().Handle(), SW_HIDE);
+    // A test's lone main window has no farewell window to show.
+    if (farewell::FVisitanos) farewell::FVisitanos->ShowModal();
 }
 
 void TFZafrena1::PaintBox1Paint(forms::Component& Sender) {

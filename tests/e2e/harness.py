@@ -75,6 +75,17 @@ class Ventana:
             time.sleep(0.2)
 
 
+def fijar_registro(clave, valor, dato, env=None):
+    """A text value (REG_SZ) in the prefix's registry, in the system's native
+    view, where Windows keeps its own values; it stays for later runs."""
+    # No pipes: services that Wine may start on the way would hold them open.
+    r = subprocess.run([WINE_EXEC, "reg", "add", clave, "/v", valor, "/d", dato, "/f", "/reg:64"],
+                       env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
+    if r.returncode != 0:
+        raise RuntimeError("reg add %s /v %s failed (%d)" % (clave, valor, r.returncode))
+
+
 class Programa:
     """One run of zafrena.exe."""
 
@@ -89,8 +100,7 @@ class Programa:
         env.update(entorno or {})
         self.env = env
         for clave, valor, dato in registro or []:
-            subprocess.run([WINE_EXEC, "reg", "add", clave, "/v", valor, "/d", dato, "/f"],
-                           env=env, capture_output=True)
+            fijar_registro(clave, valor, dato, env)
         self.proceso = subprocess.Popen([WINE_EXEC, exe], env=env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
@@ -121,6 +131,11 @@ class Programa:
         with open(self.log) as f:
             return [line.rstrip("\n") for line in f]
 
+    def despedirse(self):
+        """Closes the farewell window that closing the main window brings up
+        (by Enter), so the program can end."""
+        self.ventana(DESPEDIDA, espera=10).tecla("Return")
+
     def esperar_fin(self, espera=30):
         return self.proceso.wait(timeout=espera)
 
@@ -132,6 +147,8 @@ class Programa:
 
 # Frame that Wine draws around a captioned window without a window manager.
 BORDE_CON_TITULO = (3, 22)
+# The borderless farewell window's caption.
+DESPEDIDA = "Visítanos"
 
 
 def carpeta_capturas():

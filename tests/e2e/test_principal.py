@@ -34,6 +34,7 @@ def muestra_la_tabla_y_sale_con_cero(exe):
         todas = {celda_simbolo(img, j) for j in range(100)}
         assert len(todas) >= 10, "only %d distinct pictographs" % len(todas)
         v.tecla("alt+F4")
+        p.despedirse()
         assert p.esperar_fin() == 0
     finally:
         p.terminar()
@@ -45,6 +46,7 @@ def habla_ingles_a_un_usuario_ingles(exe):
         v = p.ventana(TITULO_EN, BORDE_CON_TITULO)
         v.captura(os.path.join(carpeta_capturas(), "principal-en.png"))
         v.tecla("alt+F4")
+        p.despedirse()
         assert p.esperar_fin() == 0
     finally:
         p.terminar()

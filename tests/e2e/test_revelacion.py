@@ -74,6 +74,7 @@ def el_truco_funciona_cerrando_de_cada_forma(exe):
             assert all(despues[j] == despues[0] for j in SECRETAS)
             assert despues != antes, "a new table after the reveal (%s)" % como
         principal.tecla("alt+F4")
+        p.despedirse()
         assert p.esperar_fin() == 0
     finally:
         p.terminar()

@@ -70,7 +70,10 @@ TEST(Recursos, PicturesHaveTheirSizeAndDepth) {
         const char* nombre;
         int ancho, alto, bits;
     };
-    const Caso casos[] = {{"SERA", 152, 48, 24}, {"AUTOR", 50, 33, 24}, {"ACEPTAR", 152, 32, 24}};
+    const Caso casos[] = {{"SERA", 152, 48, 24},    {"AUTOR", 50, 33, 24},   {"ACEPTAR", 152, 32, 24},
+                          {"BANNER1", 500, 78, 8},  {"BANNER2", 500, 78, 8}, {"BANNER3", 500, 78, 8},
+                          {"BANNER4", 500, 78, 8},  {"BANNER5", 500, 78, 8}, {"BANNER6", 500, 78, 8},
+                          {"BBOK", 18, 18, 24}};
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
         const Bytes b = Recurso(c.nombre, MAKEINTRESOURCEA(2));  // RT_BITMAP
