@@ -1,6 +1,8 @@
-"""A long run of one zafrena.exe process, sampling its live GDI and USER
-object counts (asked of the program itself, see recuento.cpp) and its
-resident memory before, during and after the cycles.
+"""A long run of zafrena.exe, sampling its live GDI and USER object counts
+(asked of the program itself, see recuento.cpp) and its resident memory
+before, during and after the cycles. A cycle is one reveal and one visit to
+the About window with link hovers and presses; the first few visits also
+show the author's note. A second start goes through the store notice.
 
 Usage: soak.py ZAFRENA_EXE [REVEALS [ABOUTS [NOTES]]]"""
 import os
@@ -8,10 +10,14 @@ import subprocess
 import sys
 import time
 
-from harness import BORDE_CON_TITULO, WINE_EXEC, Programa, xdotool
+from harness import (BORDE_CON_TITULO, WINE_EXEC, Programa, Ventana, fijar_registro, main,
+                     xdotool)
 
 PRINCIPAL = "Adivino tus pensamientos..."
 REVELACION = "Lo que has pensado es..."
+ACERCA = "Acerca de Zafrena"
+AVISO = "Información"
+CLAVE = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion"
 
 
 def esperar(p, titulo, presente=True, espera=20):
@@ -25,7 +31,7 @@ def esperar(p, titulo, presente=True, espera=20):
 
 def muestra(p):
     r = subprocess.run([WINE_EXEC, os.environ["ZAFRENA_RECUENTO"]], capture_output=True, text=True,
-                       env=p.env)
+                       env=p.env, stdin=subprocess.DEVNULL)
     gdi, user = map(int, r.stdout.split())
     with open("/proc/%d/status" % p.proceso.pid) as f:
         rss = next(int(l.split()[1]) for l in f if l.startswith("VmRSS:"))
@@ -33,37 +39,85 @@ def muestra(p):
 
 
 def revelar(p, principal):
-    principal.tecla("Return")  # "Será..." has the focus
+    principal.clic(632 + 76, 8 + 24)
     esperar(p, REVELACION)
     xdotool("key", "Return")
     esperar(p, PRINCIPAL)
 
 
-def soak(exe, revelaciones):
+def visitar_acerca(p, principal, nota):
+    principal.clic(688 + 27, 64 + 18)  # the author button
+    esperar(p, ACERCA)
+    v = p.ventana(ACERCA)
+    v.mover(287 - 15, 112 + 6)  # onto the web link: it lights
+    v.mover(30, 250)            # off it
+    # Press the web link, leave it and release elsewhere: nothing is opened.
+    v.mover(287 - 15, 112 + 6)
+    xdotool("mousedown", 1)
+    v.mover(30, 250)
+    xdotool("mouseup", 1)
+    if nota:
+        v.mover(200, 168 + 6)   # the credit line
+        xdotool("keydown", "ctrl")
+        xdotool("click", 3)
+        xdotool("keyup", "ctrl")
+        time.sleep(3.5)         # the note blocks the window for 3 s
+    v.tecla("a")                # any character closes it
+    esperar(p, ACERCA, presente=False)
+
+
+def informe(titulo, muestras):
+    print(titulo)
+    print("  %-26s %6s %6s %10s" % ("sample", "GDI", "USER", "RSS KiB"))
+    for nombre, (gdi, user, rss) in muestras:
+        print("  %-26s %6d %6d %10d" % (nombre, gdi, user, rss))
+    base, fin = muestras[1][1], muestras[-1][1]
+    crecimiento = (fin[2] - base[2]) / base[2]
+    print("  RSS from the first cycle to the last: %+.2f%%" % (100 * crecimiento))
+    assert fin[:2] == base[:2], "object counts changed: %s -> %s" % (base[:2], fin[:2])
+    return crecimiento
+
+
+def ciclos(p, principal, revelaciones, acercas, notas, muestras):
+    total = max(revelaciones, acercas)
+    paso = max(1, total // 5)
+    for n in range(1, total + 1):
+        if n <= revelaciones:
+            revelar(p, principal)
+        if n <= acercas:
+            visitar_acerca(p, principal, nota=n <= notas)
+        if n == 1 or n % paso == 0 or n == total:
+            muestras.append(("after cycle %d" % n, muestra(p)))
+
+
+def soak(exe, revelaciones=500, acercas=200, notas=3):
     p = Programa(exe, "es_ES.UTF-8")
     try:
         principal = p.ventana(PRINCIPAL, BORDE_CON_TITULO)
         muestras = [("start", muestra(p))]
-        revelar(p, principal)
-        muestras.append(("after 1 reveal", muestra(p)))
-        paso = max(1, revelaciones // 5)
-        for n in range(2, revelaciones + 1):
-            revelar(p, principal)
-            if n % paso == 0 or n == revelaciones:
-                muestras.append(("after %d reveals" % n, muestra(p)))
-        print("%-22s %6s %6s %10s" % ("sample", "GDI", "USER", "RSS KiB"))
-        for nombre, (gdi, user, rss) in muestras:
-            print("%-22s %6d %6d %10d" % (nombre, gdi, user, rss))
-        base, fin = muestras[1][1], muestras[-1][1]
-        assert fin[:2] == base[:2], "object counts changed: %s -> %s" % (base[:2], fin[:2])
-        crecimiento = (fin[2] - base[2]) / base[2]
-        print("RSS growth after the first cycle: %.2f%%" % (100 * crecimiento))
-        principal.tecla("alt+F4")
+        ciclos(p, principal, revelaciones, acercas, notas, muestras)
+        informe("%d reveals, %d About windows, %d author notes" % (revelaciones, acercas, notas),
+                muestras)
     finally:
         p.terminar()
-    return crecimiento
+
+    # A second start, with the store notice first.
+    for valor, dato in (("CurrentVersion", "6.3"), ("CurrentBuildNumber", "19045")):
+        fijar_registro(CLAVE, valor, dato)
+    try:
+        p = Programa(exe, "es_ES.UTF-8")
+        aviso = p.ventana(AVISO)
+        aviso.tecla("Return")
+        principal = p.ventana(PRINCIPAL, BORDE_CON_TITULO)
+        muestras = [("start, after the notice", muestra(p))]
+        ciclos(p, principal, 3, 3, 0, muestras)
+        informe("after the store notice", muestras)
+    finally:
+        p.terminar()
+        for valor, dato in (("CurrentVersion", "6.1"), ("CurrentBuildNumber", "7601")):
+            fijar_registro(CLAVE, valor, dato)
 
 
 if __name__ == "__main__":
-    args = sys.argv[1:]
-    soak(args[0], int(args[1]) if len(args) > 1 else 500)
+    args = [int(a) for a in sys.argv[2:]]
+    soak(sys.argv[1], *args)

@@ -4,7 +4,7 @@ from soak import soak
 
 
 def no_pierde_objetos(exe):
-    soak(exe, 12)
+    soak(exe, revelaciones=8, acercas=6, notas=1)
 
 
 if __name__ == "__main__":
