@@ -84,7 +84,10 @@ void TFAcerca::FormCreate(forms::Component&) {
     ColorPulsado = kPurpura;
 }
 
-void TFAcerca::FormShow(forms::Component&) { PlayOnceSound(servicios_.sonido, "ACERCA"); }
+void TFAcerca::FormShow(forms::Component&) {
+    Timer1->SetEnabled(true);
+    PlayOnceSound(servicios_.sonido, "ACERCA");
+}
 
 void TFAcerca::FormKeyPress(forms::Component&, wchar_t&) { Close(); }
 

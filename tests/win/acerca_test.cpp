@@ -70,7 +70,10 @@ TEST_F(Acerca, IsABorderlessCentredWindowLaidOutFromItsLayout) {
     EXPECT_EQ(a.Marquesina->Caption(), about::Credito(ajustes::kAutor));
     EXPECT_EQ(Caja(*a.Marquesina), (std::array<int, 4>{40, 168, 321, 13}));
     EXPECT_EQ(a.Timer1->Interval(), 200);
-    EXPECT_TRUE(a.Timer1->Enabled());
+    EXPECT_FALSE(a.Timer1->Enabled()) << "a hidden About window does not tick";
+    a.Show();
+    EXPECT_TRUE(a.Timer1->Enabled()) << "the credit scrolls once it is shown";
+    a.Hide();
     // FormCreate.
     EXPECT_EQ(a.LabelMiWeb->Caption(), ajustes::kWebSite);
     EXPECT_EQ(a.LabelCorreo->Caption(), ajustes::kEmail);
@@ -388,6 +391,7 @@ TEST_F(Acerca, TheButtonGlowsUnderThePointer) {
 TEST_F(Acerca, TheCreditScrollsOneCharacterEveryTick) {
     TFAcerca a(entorno.servicios);
     const std::wstring inicio = a.Marquesina->Caption();
+    a.Show();  // it scrolls while it is on the screen
     Pump(1050);
     std::wstring s = inicio;
     int ticks = 0;
