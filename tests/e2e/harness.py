@@ -2,6 +2,7 @@
 captions, real clicks and keys through the X server, screenshots, the shell's
 requests recorded by stand-ins for xdg-open and xdg-email, the exit code."""
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -149,6 +150,23 @@ class Programa:
 BORDE_CON_TITULO = (3, 22)
 # The borderless farewell window's caption.
 DESPEDIDA = "Visítanos"
+
+
+def esperar(cond, espera=10):
+    """Waits until `cond()` holds; its last answer."""
+    fin = time.time() + espera
+    while time.time() < fin:
+        if cond():
+            return True
+        time.sleep(0.2)
+    return cond()
+
+
+def ajuste(exe, nombre):
+    """A build setting, as the build that made `exe` wrote it."""
+    with open(os.path.join(os.path.dirname(exe), "generated", "app", "Ajustes.h"),
+              encoding="utf-8") as f:
+        return re.search(nombre + r' = L"([^"]*)"', f.read()).group(1)
 
 
 def carpeta_capturas():

@@ -10,8 +10,7 @@ import subprocess
 import sys
 import time
 
-from harness import (BORDE_CON_TITULO, WINE_EXEC, Programa, Ventana, fijar_registro, main,
-                     xdotool)
+from harness import BORDE_CON_TITULO, WINE_EXEC, Programa, esperar, fijar_registro, xdotool
 
 PRINCIPAL = "Adivino tus pensamientos..."
 REVELACION = "Lo que has pensado es..."
@@ -20,13 +19,9 @@ AVISO = "Información"
 CLAVE = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion"
 
 
-def esperar(p, titulo, presente=True, espera=20):
-    fin = time.time() + espera
-    while time.time() < fin:
-        if (titulo in p.titulos_visibles()) == presente:
-            return
-        time.sleep(0.05)
-    raise AssertionError("%r %s" % (titulo, "never came" if presente else "never went"))
+def esperar_ventana(p, titulo, presente=True):
+    if not esperar(lambda: (titulo in p.titulos_visibles()) == presente, 20):
+        raise AssertionError("%r %s" % (titulo, "never came" if presente else "never went"))
 
 
 def muestra(p):
@@ -40,14 +35,14 @@ def muestra(p):
 
 def revelar(p, principal):
     principal.clic(632 + 76, 8 + 24)
-    esperar(p, REVELACION)
+    esperar_ventana(p, REVELACION)
     xdotool("key", "Return")
-    esperar(p, PRINCIPAL)
+    esperar_ventana(p, PRINCIPAL)
 
 
 def visitar_acerca(p, principal, nota):
     principal.clic(688 + 27, 64 + 18)  # the author button
-    esperar(p, ACERCA)
+    esperar_ventana(p, ACERCA)
     v = p.ventana(ACERCA)
     v.mover(287 - 15, 112 + 6)  # onto the web link: it lights
     v.mover(30, 250)            # off it
@@ -63,7 +58,7 @@ def visitar_acerca(p, principal, nota):
         xdotool("keyup", "ctrl")
         time.sleep(3.5)         # the note blocks the window for 3 s
     v.tecla("a")                # any character closes it
-    esperar(p, ACERCA, presente=False)
+    esperar_ventana(p, ACERCA, presente=False)
 
 
 def informe(titulo, muestras):

@@ -2,10 +2,9 @@
 button, instructions and table, its links lit under the pointer and handed
 to the shell, the author's note, closed with a key."""
 import os
-import re
 import time
 
-from harness import BORDE_CON_TITULO, Programa, carpeta_capturas, main, xdotool
+from harness import BORDE_CON_TITULO, Programa, ajuste, carpeta_capturas, esperar, main, xdotool
 
 PRINCIPAL = "Adivino tus pensamientos..."
 ACERCA = "Acerca de Zafrena"
@@ -20,13 +19,6 @@ EN_WEB = (287 - 15, 112 + 6)
 EN_CORREO = (287 - 15, 96 + 6)
 FUERA = (30, 250)
 EN_MARQUESINA = (200, 168 + 6)
-
-
-def ajuste(exe, nombre):
-    """A build setting, as the build that made `exe` wrote it."""
-    with open(os.path.join(os.path.dirname(exe), "generated", "app", "Ajustes.h"),
-              encoding="utf-8") as f:
-        return re.search(nombre + r' = L"([^"]*)"', f.read()).group(1)
 
 
 def tabla(v):
@@ -47,15 +39,6 @@ def colores_en(img, caja):
             elif r > 200 and g < 60 and b < 60:
                 rojos += 1
     return blancos, rojos
-
-
-def esperar(cond, espera=10):
-    fin = time.time() + espera
-    while time.time() < fin:
-        if cond():
-            return True
-        time.sleep(0.2)
-    return cond()
 
 
 def cerrar_con_tecla(p, a, tecla):

@@ -5,10 +5,10 @@ for through winebrowser, and then the main window appears. With Windows 7's
 build there is no notice. The prefix's version values are put back as a
 fresh prefix has them, whatever happens."""
 import os
-import re
 import time
 
-from harness import BORDE_CON_TITULO, Programa, carpeta_capturas, fijar_registro, main
+from harness import (BORDE_CON_TITULO, Programa, ajuste, carpeta_capturas, esperar, fijar_registro,
+                     main)
 
 CLAVE = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion"
 AVISO = "Información"
@@ -16,22 +16,6 @@ PRINCIPAL_ES = "Adivino tus pensamientos..."
 PRINCIPAL_EN = "I foresee your thoughts. . ."
 WINDOWS_10 = [(CLAVE, "CurrentVersion", "6.3"), (CLAVE, "CurrentBuildNumber", "19045")]
 WINDOWS_7 = [(CLAVE, "CurrentVersion", "6.1"), (CLAVE, "CurrentBuildNumber", "7601")]
-
-
-def ajuste(exe, nombre):
-    """A build setting, as the build that made `exe` wrote it."""
-    with open(os.path.join(os.path.dirname(exe), "generated", "app", "Ajustes.h"),
-              encoding="utf-8") as f:
-        return re.search(nombre + r' = L"([^"]*)"', f.read()).group(1)
-
-
-def esperar(cond, espera=10):
-    fin = time.time() + espera
-    while time.time() < fin:
-        if cond():
-            return True
-        time.sleep(0.2)
-    return cond()
 
 
 def aviso_en(exe, idioma, principal, captura):
