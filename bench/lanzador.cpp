@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/Reloj.h"
+
 namespace {
 
 struct Medida {
@@ -19,16 +21,7 @@ struct Medida {
     double pico_kb = 0;
 };
 
-double Ahora() {
-    static const double frecuencia = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t.QuadPart * 1000.0 / frecuencia;
-}
+double Ahora() { return AhoraMs(); }
 
 struct Busqueda {
     DWORD pid;

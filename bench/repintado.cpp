@@ -11,6 +11,7 @@
 
 #include "app/Servicios.h"
 #include "app/SimbolosPropios.h"
+#include "bench/Reloj.h"
 #include "forms/Application.h"
 #include "trick/UZafrena1.h"
 
@@ -47,26 +48,8 @@ public:
     }
 };
 
-double Ahora() {
-    static const double frecuencia = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t.QuadPart * 1e6 / frecuencia;
-}
+double Ahora() { return AhoraMs() * 1000.0; }  // microseconds
 
-void Bombear(int ms) {
-    const DWORD fin = GetTickCount() + ms;
-    for (;;) {
-        forms::Application::Current().ProcessMessages();
-        const DWORD ahora = GetTickCount();
-        if (static_cast<LONG>(fin - ahora) <= 0) return;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, fin - ahora, QS_ALLINPUT);
-    }
-}
 
 double Mediana(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -91,7 +74,7 @@ int main(int argc, char** argv) {
     aplicacion.CreateForm(trick::FZafrena1, servicios);
     trick::TFZafrena1& ventana = *trick::FZafrena1;
     ventana.Show();
-    Bombear(500);
+    forms::Application::Current().ProcessMessagesFor(500);
     HWND hwnd = ventana.Handle();
     RECT cliente;
     GetClientRect(hwnd, &cliente);

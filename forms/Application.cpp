@@ -130,6 +130,16 @@ void Application::ProcessMessages() {
     }
 }
 
+void Application::ProcessMessagesFor(int ms) {
+    const DWORD end = GetTickCount() + ms;
+    for (;;) {
+        ProcessMessages();
+        const DWORD now = GetTickCount();
+        if (static_cast<LONG>(end - now) <= 0) return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, end - now, QS_ALLINPUT);
+    }
+}
+
 void Application::ShowException(const wchar_t* message) {
     MessageBoxW(GetActiveWindow(), message, title_.c_str(), MB_OK | MB_ICONSTOP);
 }

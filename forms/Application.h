@@ -66,6 +66,8 @@ public:
     bool HandleOneMessage();
     // Dispatches what is queued now, without waiting.
     void ProcessMessages();
+    // Dispatches messages for `ms` milliseconds, sleeping while none come.
+    void ProcessMessagesFor(int ms);
 
     std::wstring Title() const { return title_; }
     Screen& GetScreen() { return screen_; }

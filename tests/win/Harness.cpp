@@ -23,14 +23,8 @@ std::vector<std::string> SonidoGrabado::Nombres() const {
 }
 
 void Pump(int ms) {
-    const DWORD fin = GetTickCount() + ms;
-    for (;;) {
-        // Through the application, so its keyboard handling takes part.
-        forms::Application::Current().ProcessMessages();
-        const DWORD ahora = GetTickCount();
-        if (static_cast<LONG>(fin - ahora) <= 0) return;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, fin - ahora, QS_ALLINPUT);
-    }
+    // Through the application, so its keyboard handling takes part.
+    forms::Application::Current().ProcessMessagesFor(ms);
 }
 
 namespace {

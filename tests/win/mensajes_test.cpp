@@ -83,7 +83,9 @@ TEST(RecursosMensajes, TheFivePicturesHaveTheirSizeAndDepth) {
         EXPECT_EQ(h->biHeight, c.alto);
         EXPECT_EQ(h->biBitCount, c.bits);
         EXPECT_EQ(h->biCompression, static_cast<DWORD>(BI_RGB));
-        if (c.bits == 8) EXPECT_EQ(h->biClrUsed == 0 ? 256u : h->biClrUsed, 256u);
+        if (c.bits == 8) {
+            EXPECT_EQ(h->biClrUsed == 0 ? 256u : h->biClrUsed, 256u);
+        }
     }
 }
 

@@ -55,10 +55,14 @@ TEST(Recursos, SoundsAreWholeRiffWaveImages) {
                 EXPECT_EQ(U16(d + 14), c.bits);
             } else if (!std::memcmp(b.p + at, "data", 4)) {
                 data = true;
-                if (c.datos) EXPECT_EQ(size, c.datos);
+                if (c.datos) {
+                    EXPECT_EQ(size, c.datos);
+                }
             }
             at += 8 + size + (size & 1);  // odd chunks carry a pad byte
-            if (size & 1) EXPECT_LE(at, b.n) << "the pad byte is there";
+            if (size & 1) {
+                EXPECT_LE(at, b.n) << "the pad byte is there";
+            }
         }
         EXPECT_TRUE(fmt);
         EXPECT_TRUE(data);
