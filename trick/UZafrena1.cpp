@@ -139,8 +139,7 @@ void TFZafrena1::FormClose(forms::Component&, forms::CloseAction&) {
     Hide();
     // Takes the program's entry off the taskbar.
     ShowWindow(forms::Application::Current().Handle(), SW_HIDE);
-    // A test's lone main window has no farewell window to show.
-    if (farewell::FVisitanos) farewell::FVisitanos->ShowModal();
+    farewell::FVisitanos->ShowModal();
 }
 
 void TFZafrena1::PaintBox1Paint(forms::Component& Sender) {
