@@ -11,10 +11,10 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 8)
 endif()
 
 add_library(zafrena_forms STATIC ${ZAFRENA_FORMS_SOURCES})
-target_link_libraries(zafrena_forms PUBLIC zafrena_logic user32 gdi32 msimg32)
+target_link_libraries(zafrena_forms PUBLIC zafrena_logic user32 gdi32)
 
 add_library(zafrena_units STATIC ${ZAFRENA_WIN_SOURCES})
-target_link_libraries(zafrena_units PUBLIC zafrena_forms winmm shell32 advapi32 wininet)
+target_link_libraries(zafrena_units PUBLIC zafrena_forms advapi32)
 
 # Every resource of the program: the common ones, then each subsystem's
 # assets/<subsystem>/resources.rc. The Windows-side tests link them too.

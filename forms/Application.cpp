@@ -1,5 +1,7 @@
 #include "forms/Application.h"
 
+#include <algorithm>
+#include <cwchar>
 #include <cwctype>
 #include <stdexcept>
 
@@ -35,6 +37,25 @@ HCURSOR Screen::Cursor(int index) const {
 const Screen::Face* Screen::FaceFor(const std::wstring& face) const {
     auto it = faces_.find(face);
     return it == faces_.end() ? nullptr : &it->second;
+}
+
+std::shared_ptr<const FontHandle> Screen::FontFor(const LOGFONTW& lf) {
+    // The record is the key, with whatever follows the face name's end zeroed.
+    LOGFONTW clean = lf;
+    const std::size_t n = wcsnlen(clean.lfFaceName, LF_FACESIZE);
+    std::fill(clean.lfFaceName + n, clean.lfFaceName + LF_FACESIZE, L'\0');
+    const std::string key(reinterpret_cast<const char*>(&clean), sizeof clean);
+    if (auto it = fonts_.find(key); it != fonts_.end())
+        if (auto shared = it->second.lock()) return shared;
+    std::erase_if(fonts_, [](const auto& e) { return e.second.expired(); });
+    auto made = std::make_shared<const FontHandle>(CreateFontIndirectW(&clean));
+    fonts_[key] = made;
+    return made;
+}
+
+HDC Screen::MeasureDC() {
+    if (!measure_) measure_ = std::make_unique<MemoryDC>(nullptr);
+    return measure_->Get();
 }
 
 void ReportHandlerError(const wchar_t* message) {
@@ -75,8 +96,10 @@ void Application::Own(std::unique_ptr<Form> form) {
 
 void Application::Run() {
     if (!main_) return;
-    ShowWindow(Handle(), SW_SHOWNA);
     main_->Show();
+    // The taskbar entry comes after the window it stands for: showing it
+    // first holds the main window back for nothing.
+    ShowWindow(Handle(), SW_SHOWNA);
     while (HandleOneMessage()) {
     }
 }

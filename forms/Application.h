@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/Gdi.h"
 #include "forms/Window.h"
 
 namespace forms {
@@ -31,9 +32,19 @@ public:
     void SubstituteFace(const std::wstring& face, Face by) { faces_[face] = std::move(by); }
     const Face* FaceFor(const std::wstring& face) const;
 
+    // One font handle for every font that asks for the same logical font,
+    // kept while any of them holds it: the table's 200 labels share two.
+    std::shared_ptr<const FontHandle> FontFor(const LOGFONTW& lf);
+
+    // A DC that measures text as the screen does, kept for the program's
+    // life: labels size themselves with it on every caption or font change.
+    HDC MeasureDC();
+
 private:
     std::map<int, HCURSOR> cursors_;
     std::map<std::wstring, Face> faces_;
+    std::map<std::string, std::weak_ptr<const FontHandle>> fonts_;
+    std::unique_ptr<MemoryDC> measure_;
 };
 
 class Application : public Window {

@@ -54,7 +54,7 @@ Font& Font::operator=(const Font& o) {
 }
 
 void Font::Modified() {
-    handle_.Reset();
+    handle_.reset();
     if (Changed) Changed();
 }
 
@@ -75,9 +75,11 @@ HFONT Font::Handle() const {
             }
         }
         lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
-        handle_.Reset(CreateFontIndirectW(&lf));
+        handle_ = Application::Exists()
+                      ? Application::Current().GetScreen().FontFor(lf)
+                      : std::make_shared<const FontHandle>(CreateFontIndirectW(&lf));
     }
-    return handle_.Get();
+    return handle_->Get();
 }
 
 // ---- Control ----

@@ -69,7 +69,7 @@ private:
     bool bold_ = false, italic_ = false, underline_ = false;
     COLORREF color_ = 0;
     BYTE charset_ = DEFAULT_CHARSET;
-    mutable FontHandle handle_;
+    mutable std::shared_ptr<const FontHandle> handle_;  // shared through the screen
 };
 
 // Anything a layout can name: controls and timers.

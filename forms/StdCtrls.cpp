@@ -2,8 +2,10 @@
 
 #include <windowsx.h>
 
+#include <optional>
 #include <stdexcept>
 
+#include "forms/Application.h"
 #include "forms/Form.h"
 #include "forms/Loader.h"
 
@@ -43,7 +45,7 @@ void Picture::Draw(HDC dc, int x, int y, bool transparent) const {
     SelectGuard sel(mem.Get(), bitmap_.Get());
     if (transparent) {
         const COLORREF key = GetPixel(mem.Get(), 0, height_ - 1);
-        TransparentBlt(dc, x, y, width_, height_, mem.Get(), 0, 0, width_, height_, key);
+        GdiTransparentBlt(dc, x, y, width_, height_, mem.Get(), 0, 0, width_, height_, key);
     } else {
         BitBlt(dc, x, y, width_, height_, mem.Get(), 0, 0, SRCCOPY);
     }
@@ -130,11 +132,18 @@ void Label::AdjustSize() {
     // An empty label keeps the height of one line.
     if (text.empty() || (showAccelChar_ && text == L"&")) text += L' ';
     // A memory DC measures as the screen does, and under Wine costs a
-    // fraction of GetDC(nullptr): 200 labels size themselves at start-up.
-    MemoryDC mdc(nullptr);
-    SelectGuard f(mdc.Get(), font_.Handle());
+    // fraction of GetDC(nullptr); the screen keeps one for every label.
+    std::optional<MemoryDC> own;
+    HDC dc;
+    if (Application::Exists()) {
+        dc = Application::Current().GetScreen().MeasureDC();
+    } else {
+        own.emplace(nullptr);
+        dc = own->Get();
+    }
+    SelectGuard f(dc, font_.Handle());
     RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
-    DrawTextW(mdc.Get(), text.c_str(), -1, &r, TextFlags() | DT_CALCRECT);
+    DrawTextW(dc, text.c_str(), -1, &r, TextFlags() | DT_CALCRECT);
     int left = Left();
     if (alignment_ == Alignment::Right) left += Width() - r.right;
     SetBounds(left, Top(), r.right, r.bottom);

@@ -89,6 +89,37 @@ TEST_F(Formularios, LoadsHiddenBindsFieldsAndRunsTheCreateHandlerOnce) {
     EXPECT_EQ(f.Uno->Caption(), L"Uno");
 }
 
+TEST_F(Formularios, EqualFontsShareOneHandleAndAChangedOneGetsItsOwn) {
+    using forms::recuento::kGdi;
+    using forms::recuento::Vivos;
+    TFPrueba f;
+    const int antes = Vivos(kGdi);
+    std::vector<forms::Label*> etiquetas;
+    for (int i = 0; i < 50; ++i) {
+        forms::Label* l = f.Add<forms::Label>();
+        l->GetFont().SetName(L"Arial");
+        l->GetFont().SetSize(12);
+        l->SetCaption(L"00");
+        etiquetas.push_back(l);
+    }
+    EXPECT_EQ(Vivos(kGdi), antes + 1) << "fifty labels, one font";
+    const HFONT comun = etiquetas[0]->GetFont().Handle();
+    EXPECT_EQ(etiquetas[49]->GetFont().Handle(), comun);
+    const int ancho = etiquetas[0]->Width();
+
+    etiquetas[0]->GetFont().SetSize(24);
+    EXPECT_NE(etiquetas[0]->GetFont().Handle(), comun);
+    EXPECT_EQ(etiquetas[1]->GetFont().Handle(), comun) << "the others keep theirs";
+    EXPECT_GT(etiquetas[0]->Width(), ancho) << "measured with its own font";
+    EXPECT_EQ(Vivos(kGdi), antes + 2);
+
+    // Back to the shared size: the big font goes once nobody holds it.
+    etiquetas[0]->GetFont().SetSize(12);
+    EXPECT_EQ(etiquetas[0]->GetFont().Handle(), comun);
+    EXPECT_EQ(etiquetas[0]->Width(), ancho);
+    EXPECT_EQ(Vivos(kGdi), antes + 1);
+}
+
 TEST_F(Formularios, BrokenLayoutsAreReportedWithResourceLineAndReason) {
     struct Caso {
         const char* recurso;
