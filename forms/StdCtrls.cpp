@@ -14,15 +14,47 @@ namespace forms {
 // ---- Picture ----
 
 void Picture::LoadResource(const std::wstring& name) {
-    HANDLE h = LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0,
-                          LR_CREATEDIBSECTION);
-    if (!h) throw std::runtime_error("bitmap resource not found");
-    bitmap_.Reset(static_cast<HBITMAP>(h));
-    Measure();
+    // The size comes from the resource's header; the pixels wait for a draw.
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(2));  // RT_BITMAP
+    const void* data = found ? ::LockResource(::LoadResource(module, found)) : nullptr;
+    const DWORD size = found ? SizeofResource(module, found) : 0;
+    if (!data || size < sizeof(BITMAPCOREHEADER))
+        throw std::runtime_error("bitmap resource not found");
+    const auto* info = static_cast<const BITMAPINFOHEADER*>(data);
+    if (info->biSize == sizeof(BITMAPCOREHEADER)) {
+        const auto* core = static_cast<const BITMAPCOREHEADER*>(data);
+        width_ = core->bcWidth;
+        height_ = core->bcHeight;
+    } else if (info->biSize >= sizeof(BITMAPINFOHEADER) && size >= sizeof(BITMAPINFOHEADER)) {
+        width_ = info->biWidth;
+        height_ = info->biHeight < 0 ? -info->biHeight : info->biHeight;
+    } else {
+        throw std::runtime_error("bitmap resource not readable");
+    }
+    bitmap_.Reset();
+    resource_ = name;
+}
+
+HBITMAP Picture::Handle() const {
+    if (!bitmap_ && !resource_.empty()) {
+        bitmap_.Reset(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), resource_.c_str(),
+                                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    }
+    return bitmap_.Get();
 }
 
 void Picture::Assign(const Picture& other) {
     if (&other == this) return;
+    if (!other.bitmap_ && !other.resource_.empty()) {
+        // Still undecoded: the copy is the same resource.
+        bitmap_.Reset();
+        resource_ = other.resource_;
+        width_ = other.width_;
+        height_ = other.height_;
+        return;
+    }
+    resource_.clear();
     bitmap_.Reset(other.Empty() ? nullptr
                                 : static_cast<HBITMAP>(CopyImage(other.Handle(), IMAGE_BITMAP, 0,
                                                                  0, LR_CREATEDIBSECTION)));
@@ -40,7 +72,7 @@ void Picture::Measure() {
 }
 
 void Picture::Draw(HDC dc, int x, int y, bool transparent) const {
-    if (Empty()) return;
+    if (!Handle()) return;
     MemoryDC mem(dc);
     SelectGuard sel(mem.Get(), bitmap_.Get());
     if (transparent) {
@@ -52,7 +84,7 @@ void Picture::Draw(HDC dc, int x, int y, bool transparent) const {
 }
 
 void Picture::StretchDraw(HDC dc, const RECT& r) const {
-    if (Empty()) return;
+    if (!Handle()) return;
     MemoryDC mem(dc);
     SelectGuard sel(mem.Get(), bitmap_.Get());
     SetStretchBltMode(dc, COLORONCOLOR);

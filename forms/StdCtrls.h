@@ -8,14 +8,17 @@
 namespace forms {
 
 // A bitmap, loaded from a bitmap resource or copied from another picture.
+// A bitmap named in the program's resources is only decoded when first
+// drawn or asked for its handle: the windows that start hidden carry
+// pictures that most runs never show.
 class Picture {
 public:
     void LoadResource(const std::wstring& name);  // throws when missing
     void Assign(const Picture& other);
-    HBITMAP Handle() const { return bitmap_.Get(); }
+    HBITMAP Handle() const;
     int Width() const { return width_; }
     int Height() const { return height_; }
-    bool Empty() const { return !bitmap_; }
+    bool Empty() const { return !bitmap_ && resource_.empty(); }
     // Draws the picture; `transparent` leaves out the colour of its
     // bottom-left pixel.
     void Draw(HDC dc, int x, int y, bool transparent) const;
@@ -23,7 +26,8 @@ public:
 
 private:
     void Measure();
-    Bitmap bitmap_;
+    std::wstring resource_;  // not decoded yet while set
+    mutable Bitmap bitmap_;
     int width_ = 0, height_ = 0;
 };
 

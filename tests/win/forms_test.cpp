@@ -1,5 +1,6 @@
 // The form layer's behaviour on real windows: routing, capture, painting
 // order, keyboard interface, modal loops, loader errors.
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,30 @@ TEST_F(Formularios, EqualFontsShareOneHandleAndAChangedOneGetsItsOwn) {
     EXPECT_EQ(etiquetas[0]->GetFont().Handle(), comun);
     EXPECT_EQ(etiquetas[0]->Width(), ancho);
     EXPECT_EQ(Vivos(kGdi), antes + 1);
+}
+
+TEST_F(Formularios, PicturesDecodeOnFirstUseAndCopiesOfUndecodedOnesCostNothing) {
+    using forms::recuento::kGdi;
+    using forms::recuento::Vivos;
+    const int antes = Vivos(kGdi);
+    forms::Picture p, copia;
+    p.LoadResource(L"BBOK");
+    EXPECT_FALSE(p.Empty());
+    EXPECT_EQ(p.Width(), 18);
+    EXPECT_EQ(p.Height(), 18);
+    copia.Assign(p);
+    EXPECT_EQ(copia.Width(), 18);
+    EXPECT_EQ(Vivos(kGdi), antes) << "nothing decoded yet";
+
+    BITMAP bm{};
+    ASSERT_TRUE(GetObjectW(copia.Handle(), sizeof bm, &bm));
+    EXPECT_EQ(bm.bmWidth, 18);
+    EXPECT_EQ(Vivos(kGdi), antes + 1);
+    forms::Picture decodificada;
+    decodificada.Assign(copia);  // a decoded picture is copied pixel for pixel
+    EXPECT_EQ(Vivos(kGdi), antes + 2);
+    EXPECT_NE(decodificada.Handle(), copia.Handle());
+    EXPECT_THROW(p.LoadResource(L"NO_SUCH_BITMAP"), std::runtime_error);
 }
 
 TEST_F(Formularios, BrokenLayoutsAreReportedWithResourceLineAndReason) {
