@@ -90,7 +90,12 @@ Application& Application::Current() {
 bool Application::Exists() { return current != nullptr; }
 
 void Application::Own(std::unique_ptr<Form> form) {
-    if (!main_) main_ = form.get();
+    if (!main_) {
+        // The main form is shown as soon as the loop starts: its windows are
+        // made now, with it, rather than in the middle of its first show.
+        main_ = form.get();
+        main_->Handle();
+    }
     forms_.push_back(std::move(form));
 }
 
@@ -108,7 +113,7 @@ void Application::Minimize() {
     // The visible forms go away with the program and come back with it.
     hiddenByMinimize_.clear();
     for (auto& f : forms_) {
-        if (IsWindowVisible(f->Handle())) {
+        if (f->HandleAllocated() && IsWindowVisible(f->Handle())) {
             hiddenByMinimize_.push_back(f->Handle());
             ShowWindow(f->Handle(), SW_HIDE);
         }

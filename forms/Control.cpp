@@ -138,7 +138,7 @@ void OnScreenNow() {
 
 void Control::Refresh() {
     Invalidate();
-    if (parent_ && parent_->Handle()) {
+    if (parent_ && parent_->HandleAllocated()) {
         UpdateWindow(parent_->Handle());
         OnScreenNow();
     }
@@ -214,15 +214,29 @@ bool Control::SetProperty(const Property& p, LoadContext& ctx) {
 WinControl::WinControl(WinControl* parent) : Control(parent) {}
 
 WinControl::~WinControl() {
+    destroying_ = true;
     // The windows go first, while every object they may call into is alive.
     DestroyHandle();
     children_.clear();
 }
 
+HWND WinControl::Handle() const {
+    if (!HandleAllocated()) const_cast<WinControl*>(this)->HandleNeeded();
+    return Window::Handle();
+}
+
+void WinControl::HandleNeeded() {
+    for (const WinControl* w = this; w; w = w->Parent())
+        if (w->destroying_) return;
+    // A child's window comes with its parent's tree.
+    if (WinControl* p = Parent(); p && !p->HandleAllocated()) p->HandleNeeded();
+    if (!HandleAllocated()) CreateWindowTree();
+}
+
 void WinControl::Adopt(std::unique_ptr<Control> c) {
     Control* raw = c.get();
     children_.push_back(std::move(c));
-    if (Handle()) {
+    if (HandleAllocated()) {
         if (!raw->IsGraphic()) static_cast<WinControl*>(raw)->CreateWindowTree();
         else raw->Invalidate();
     }
@@ -230,22 +244,22 @@ void WinControl::Adopt(std::unique_ptr<Control> c) {
 
 void WinControl::SetBounds(int left, int top, int width, int height) {
     bounds_ = RECT{left, top, left + width, top + height};
-    if (Handle()) MoveWindow(Handle(), left, top, width, height, TRUE);
+    if (HandleAllocated()) MoveWindow(Handle(), left, top, width, height, TRUE);
     Realign();
 }
 
 void WinControl::SetVisible(bool visible) {
     visible_ = visible;
-    if (Handle()) ShowWindow(Handle(), visible ? SW_SHOW : SW_HIDE);
+    if (HandleAllocated()) ShowWindow(Handle(), visible ? SW_SHOW : SW_HIDE);
 }
 
 void WinControl::Invalidate() {
-    if (Handle()) ::InvalidateRect(Handle(), nullptr, FALSE);
+    if (HandleAllocated()) ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void WinControl::Refresh() {
     Invalidate();
-    if (Handle()) {
+    if (HandleAllocated()) {
         UpdateWindow(Handle());
         OnScreenNow();
     }
@@ -254,7 +268,7 @@ void WinControl::Refresh() {
 void WinControl::InvalidateRect(const RECT& r) {
     // A hidden window is painted whole when shown: building it up (200
     // labels) then costs no round trip to the window server per change.
-    if (Handle() && IsWindowVisible(Handle())) ::InvalidateRect(Handle(), &r, FALSE);
+    if (HandleAllocated() && IsWindowVisible(Handle())) ::InvalidateRect(Handle(), &r, FALSE);
 }
 
 RECT WinControl::AlignArea() const { return RECT{0, 0, Width(), Height()}; }
@@ -285,7 +299,7 @@ void WinControl::Realign() {
 
 void WinControl::SetCaptureControl(Control* c) {
     capture_ = c;
-    if (!Handle()) return;
+    if (!HandleAllocated()) return;
     if (c) SetCapture(Handle());
     else if (GetCapture() == Handle()) ReleaseCapture();
 }

@@ -166,7 +166,9 @@ public:
     explicit WinControl(WinControl* parent);
     ~WinControl() override;
 
-    HWND Handle() const { return Window::Handle(); }
+    // The window, made on first demand together with the whole window tree
+    // of its form: a form that is never shown never makes its windows.
+    HWND Handle() const;
     bool IsGraphic() const override { return false; }
 
     template <class C, class... Args>
@@ -203,12 +205,15 @@ public:
 protected:
     virtual void CreateOwnWindow();
     virtual void PaintBackground(HDC dc, const RECT& area);
+    // Set as destruction starts: a window that is going is not made again.
+    bool destroying_ = false;
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     LRESULT RouteMouse(UINT msg, WPARAM wp, LPARAM lp);
     bool SetCursorFor(POINT client);
     void Adopt(std::unique_ptr<Control> c);
 
 private:
+    void HandleNeeded();
     std::vector<std::unique_ptr<Control>> children_;
     Control* capture_ = nullptr;
 };

@@ -11,12 +11,7 @@ namespace forms {
 
 // ---- Timer ----
 
-Timer::Timer() {
-    CreateParams p;
-    p.className = L"ZafrenaTimer";
-    p.parent = HWND_MESSAGE;
-    CreateHandle(p);
-}
+Timer::Timer() = default;
 
 void Timer::SetInterval(int ms) {
     interval_ = ms;
@@ -29,8 +24,16 @@ void Timer::SetEnabled(bool enabled) {
 }
 
 void Timer::Update() {
-    KillTimer(Window::Handle(), 1);
-    if (enabled_ && interval_ > 0 && OnTimer) SetTimer(Window::Handle(), 1, interval_, nullptr);
+    if (HandleAllocated()) KillTimer(Window::Handle(), 1);
+    if (!enabled_ || interval_ <= 0 || !OnTimer) return;
+    // The message-only window that receives the ticks, made when first needed.
+    if (!HandleAllocated()) {
+        CreateParams p;
+        p.className = L"ZafrenaTimer";
+        p.parent = HWND_MESSAGE;
+        CreateHandle(p);
+    }
+    SetTimer(Window::Handle(), 1, interval_, nullptr);
 }
 
 LRESULT Timer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -93,28 +96,31 @@ Form::Form() : WinControl(nullptr) {
     GetFont().SetColor(GetSysColor(COLOR_WINDOWTEXT));
 }
 
-Form::~Form() { DestroyHandle(); }
+Form::~Form() {
+    destroying_ = true;
+    DestroyHandle();
+}
 
 void Form::Load(const std::string& resource, const std::string& className, Bindings& bindings) {
     LoadForm(*this, resource, className, bindings);
-    CreateWindowTree();
+    SetClientSize(clientWidth_, clientHeight_);  // the frame's size, as the window will have it
     if (OnCreate) OnCreate(*this);
 }
 
 void Form::SetCaption(std::wstring caption) {
     caption_ = std::move(caption);
-    if (Handle()) SetWindowTextW(Handle(), caption_.c_str());
+    if (HandleAllocated()) SetWindowTextW(Handle(), caption_.c_str());
 }
 
 int Form::ClientWidth() const {
-    if (!Handle()) return clientWidth_;
+    if (!HandleAllocated()) return clientWidth_;
     RECT r;
     GetClientRect(Handle(), &r);
     return r.right;
 }
 
 int Form::ClientHeight() const {
-    if (!Handle()) return clientHeight_;
+    if (!HandleAllocated()) return clientHeight_;
     RECT r;
     GetClientRect(Handle(), &r);
     return r.bottom;
@@ -166,7 +172,7 @@ void Form::CreateOwnWindow() {
 }
 
 void Form::SetVisible(bool visible) {
-    if (!Handle()) {
+    if (!HandleAllocated()) {
         visible_ = visible;
         return;
     }
@@ -193,7 +199,7 @@ void Form::Show() {
 
 void Form::Hide() {
     visible_ = false;
-    ShowWindow(Handle(), SW_HIDE);
+    if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
 }
 
 void Form::Close() {

@@ -317,7 +317,7 @@ bool Bevel::SetProperty(const Property& p, LoadContext& ctx) {
 
 RECT Panel::AlignArea() const {
     RECT r;
-    if (Handle()) GetClientRect(Handle(), &r);
+    if (HandleAllocated()) GetClientRect(Handle(), &r);
     else r = RECT{0, 0, Width(), Height()};
     int inset = borderWidth_;
     if (outer_ != BevelCut::None) inset += bevelWidth_;
@@ -554,6 +554,7 @@ void Memo::SetBounds(int left, int top, int width, int height) {
 
 RECT Memo::TextRect() const {
     RECT r{};
+    Handle();  // the edit control comes with the window
     if (edit_) SendMessageW(edit_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
     return r;
 }

@@ -173,7 +173,10 @@ enum class ScrollStyle { None, Vertical };
 class Memo : public WinControl {
 public:
     using WinControl::WinControl;
-    HWND EditHandle() const { return edit_; }
+    HWND EditHandle() const {
+        Handle();  // the edit control comes with the window
+        return edit_;
+    }
     // The edit control's formatting rectangle, in its client coordinates.
     RECT TextRect() const;
     void SetBounds(int left, int top, int width, int height) override;

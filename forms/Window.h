@@ -14,6 +14,7 @@ public:
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
     HWND Handle() const { return hwnd_; }
+    bool HandleAllocated() const { return hwnd_ != nullptr; }
 
     // The object behind one of our windows, or null for anyone else's.
     static Window* FromHandle(HWND hwnd);

@@ -90,6 +90,49 @@ TEST_F(Formularios, LoadsHiddenBindsFieldsAndRunsTheCreateHandlerOnce) {
     EXPECT_EQ(f.Uno->Caption(), L"Uno");
 }
 
+TEST_F(Formularios, WindowsAreMadeOnFirstDemandWithTheWholeTreeOfTheirForm) {
+    using forms::recuento::kUser;
+    using forms::recuento::Vivos;
+    const int antes = Vivos(kUser);
+    TFPrueba f;
+    EXPECT_FALSE(f.HandleAllocated());
+    EXPECT_EQ(Vivos(kUser), antes) << "loaded, created, never shown: no window";
+    EXPECT_EQ(f.Uno->Top(), 150);
+    f.SetCaption(L"Otra");
+    f.Hide();
+    EXPECT_FALSE(f.HandleAllocated()) << "none of these needs the window";
+
+    // Asking a button for its window makes the form's, and both buttons'.
+    const HWND uno = f.Uno->Handle();
+    ASSERT_TRUE(f.HandleAllocated());
+    EXPECT_TRUE(f.Dos->HandleAllocated());
+    EXPECT_EQ(GetParent(uno), f.Handle());
+    EXPECT_EQ(Vivos(kUser), antes + 3);
+    wchar_t titulo[16];
+    GetWindowTextW(f.Handle(), titulo, 16);
+    EXPECT_STREQ(titulo, L"Otra");
+    RECT r;
+    GetClientRect(f.Handle(), &r);
+    EXPECT_EQ(r.right, 300);
+    EXPECT_EQ(r.bottom, 200);
+}
+
+TEST_F(Formularios, ATimerMakesItsWindowOnlyWhenItTicks) {
+    using forms::recuento::kUser;
+    using forms::recuento::Vivos;
+    TFPrueba f;
+    const int antes = Vivos(kUser);
+    forms::Timer* t = f.AddTimer();
+    t->SetInterval(10);
+    EXPECT_EQ(Vivos(kUser), antes) << "no handler yet, so no ticks";
+    int ticks = 0;
+    t->OnTimer = [&](forms::Component&) { ++ticks; };
+    t->SetEnabled(true);
+    EXPECT_EQ(Vivos(kUser), antes + 1);
+    Pump(100);
+    EXPECT_GT(ticks, 0);
+}
+
 TEST_F(Formularios, EqualFontsShareOneHandleAndAChangedOneGetsItsOwn) {
     using forms::recuento::kGdi;
     using forms::recuento::Vivos;
