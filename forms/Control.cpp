@@ -243,8 +243,10 @@ void WinControl::Adopt(std::unique_ptr<Control> c) {
 }
 
 void WinControl::SetBounds(int left, int top, int width, int height) {
-    bounds_ = RECT{left, top, left + width, top + height};
-    if (HandleAllocated()) MoveWindow(Handle(), left, top, width, height, TRUE);
+    const RECT r{left, top, left + width, top + height};
+    const bool moved = !EqualRect(&r, &bounds_);  // each move is a round trip to the X server
+    bounds_ = r;
+    if (moved && HandleAllocated()) MoveWindow(Handle(), left, top, width, height, TRUE);
     Realign();
 }
 

@@ -160,6 +160,7 @@ void Form::SetBounds(int left, int top, int width, int height) {
 
 void Form::CreateOwnWindow() {
     SetClientSize(clientWidth_, clientHeight_);
+    Center();  // made where it will show: no move when it does
     CreateParams p;
     p.className = L"ZafrenaForm";
     p.style = Style();
@@ -180,12 +181,15 @@ void Form::SetVisible(bool visible) {
     else Hide();
 }
 
+void Form::Center() {
+    if (position_ != Position::ScreenCenter || !Application::Exists()) return;
+    const Screen& s = Application::Current().GetScreen();
+    SetBounds(std::max(0, (s.Width() - Width()) / 2), std::max(0, (s.Height() - Height()) / 2),
+              Width(), Height());
+}
+
 void Form::Show() {
-    if (position_ == Position::ScreenCenter && Application::Exists()) {
-        const Screen& s = Application::Current().GetScreen();
-        SetBounds(std::max(0, (s.Width() - Width()) / 2), std::max(0, (s.Height() - Height()) / 2),
-                  Width(), Height());
-    }
+    Center();
     if (OnShow) OnShow(*this);
     visible_ = true;
     ShowWindow(Handle(), SW_SHOW);

@@ -84,6 +84,7 @@ protected:
 private:
     DWORD Style() const;
     DWORD ExStyle() const;
+    void Center();
     void CloseModal();
     void FocusFirst();
     void SelectNext(bool backwards);

@@ -35,7 +35,10 @@ void Window::CreateHandle(const CreateParams& p) {
         wc.style = p.classStyle;
         wc.lpfnWndProc = &Window::StaticProc;
         wc.hInstance = instance;
-        wc.hIcon = LoadIconW(instance, L"MAINICON");
+        // Only a top-level window shows an icon; loading it costs Wine a few
+        // milliseconds per class.
+        const bool topLevel = !(p.style & WS_CHILD) && p.parent != HWND_MESSAGE;
+        if (topLevel) wc.hIcon = LoadIconW(instance, L"MAINICON");
         wc.hCursor = nullptr;  // WM_SETCURSOR chooses per control
         wc.lpszClassName = p.className;
         if (!RegisterClassExW(&wc)) throw std::runtime_error("cannot register a window class");
