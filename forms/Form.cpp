@@ -189,10 +189,11 @@ void Form::Center() {
 }
 
 void Form::Show() {
+    // Made visible, then its show event, then brought to the front.
     Center();
-    if (OnShow) OnShow(*this);
     visible_ = true;
     ShowWindow(Handle(), SW_SHOW);
+    if (OnShow) OnShow(*this);
     SetForegroundWindow(Handle());
     BringWindowToTop(Handle());
     if (GetActiveWindow() == Handle()) {

@@ -117,6 +117,20 @@ TEST_F(Formularios, WindowsAreMadeOnFirstDemandWithTheWholeTreeOfTheirForm) {
     EXPECT_EQ(r.bottom, 200);
 }
 
+TEST_F(Formularios, ShowMakesTheFormVisibleBeforeItsShowEventRuns) {
+    TFPrueba f;
+    bool visibleEnElEvento = false;
+    int eventos = 0;
+    f.OnShow = [&](forms::Component&) {
+        ++eventos;
+        visibleEnElEvento = IsWindowVisible(f.Handle()) != FALSE;
+    };
+    f.Show();
+    EXPECT_EQ(eventos, 1);
+    EXPECT_TRUE(visibleEnElEvento);
+    EXPECT_EQ(GetForegroundWindow(), f.Handle()) << "then brought to the front";
+}
+
 TEST_F(Formularios, ATimerMakesItsWindowOnlyWhenItTicks) {
     using forms::recuento::kUser;
     using forms::recuento::Vivos;
